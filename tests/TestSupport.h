@@ -1,7 +1,7 @@
 #pragma once
 
 #include "image/EditorState.h"
-#include "maps/MapGrid.h"
+#include "MemoryGrid.h"
 
 #include <gtest/gtest.h>
 
@@ -27,21 +27,6 @@ inline void PrintTo(const ImageLayout& layout, std::ostream* out)
 namespace qz7t::test {
 
 using Bytes = std::vector<std::uint8_t>;
-
-// A grid of plain strings, starting with the window's placeholder texts.
-class MemoryGrid : public MapGrid {
-public:
-    MemoryGrid()
-    {
-        for (int box = 1; box <= GridBoxCount; ++box) texts_[box - 1] = "Text" + std::to_string(box);
-    }
-    std::string CellText(int box) const override { return texts_.at(box - 1); }
-    void SetCellText(int box, std::string_view text) override { texts_.at(box - 1) = std::string(text); }
-    const std::array<std::string, GridBoxCount>& texts() const { return texts_; }
-
-private:
-    std::array<std::string, GridBoxCount> texts_;
-};
 
 // A recognisable byte for every index, so that a moved or lost byte shows.
 inline std::uint8_t PatternByte(std::size_t index) { return static_cast<std::uint8_t>(index * 31 + 7 + index / 256); }
