@@ -75,11 +75,14 @@ bool WriteAllAt(int fd, std::span<const std::uint8_t> bytes, off_t offset)
 }
 
 // Copies the original's bytes from offset 32,768 on, so a save keeps a longer file's tail.
-bool CopyTail(int from, int to, off_t fileSize)
+bool CopyTail(const std::string& original, int to, off_t fileSize)
 {
+    if (fileSize <= static_cast<off_t>(ImageSize)) return true;
+    FileDescriptor from(::open(original.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY));
+    if (!from.valid()) return false;
     std::array<std::uint8_t, 65536> chunk;
     for (off_t offset = ImageSize; offset < fileSize;) {
-        const ssize_t n = ::pread(from, chunk.data(), chunk.size(), offset);
+        const ssize_t n = ::pread(from.get(), chunk.data(), chunk.size(), offset);
         if (n < 0 && errno == EINTR) continue;
         if (n <= 0) return false;
         if (!WriteAll(to, std::span(chunk).first(static_cast<std::size_t>(n)))) return false;
@@ -105,7 +108,7 @@ void SyncDirectory(const std::string& directory)
 
 // Writes the whole new file beside the original, then renames it over; false leaves the original as it was.
 enum class Replace { Done, Failed, NoTemporary };
-Replace ReplaceThroughTemporary(std::span<const std::uint8_t> image, int original, const struct stat& status,
+Replace ReplaceThroughTemporary(std::span<const std::uint8_t> image, const struct stat& status,
                                 const std::string& target)
 {
     const auto slash = target.rfind('/');
@@ -114,10 +117,10 @@ Replace ReplaceThroughTemporary(std::span<const std::uint8_t> image, int origina
     FileDescriptor out(::mkostemp(temporary.data(), O_CLOEXEC));
     if (!out.valid()) return Replace::NoTemporary;
 
-    const bool written = ::fchmod(out.get(), status.st_mode & 07777) == 0
-                         && (::geteuid() != 0 || ::fchown(out.get(), status.st_uid, status.st_gid) == 0)
-                         && WriteAll(out.get(), image) && CopyTail(original, out.get(), status.st_size)
-                         && ::fsync(out.get()) == 0;
+    // Only the superuser can hand the file back to another owner; for anyone else this may fail harmlessly.
+    [[maybe_unused]] const int owned = ::fchown(out.get(), status.st_uid, status.st_gid);
+    const bool written = ::fchmod(out.get(), status.st_mode & 07777) == 0 && WriteAll(out.get(), image)
+                         && CopyTail(target, out.get(), status.st_size) && ::fsync(out.get()) == 0;
     if (!out.Close() || !written || ::rename(temporary.c_str(), target.c_str()) != 0) {
         ::unlink(temporary.c_str());
         return Replace::Failed;
@@ -189,17 +192,18 @@ SaveResult SaveImage(const EditorState& state, const std::string& path)
     // A file nobody may write is refused even where the superuser could override it.
     if (!S_ISREG(status.st_mode) || (status.st_mode & 0222) == 0) return SaveResult::WriteFailed;
 
-    FileDescriptor original(::open(target.c_str(), O_RDWR | O_CLOEXEC | O_NOCTTY));
-    if (!original.valid()) return SaveResult::WriteFailed;
+    if (::access(target.c_str(), W_OK) != 0) return SaveResult::WriteFailed;
 
     const auto image = std::span(state.image).first<ImageSize>();
-    switch (ReplaceThroughTemporary(image, original.get(), status, target)) {
+    switch (ReplaceThroughTemporary(image, status, target)) {
     case Replace::Done: return SaveResult::Saved;
     case Replace::Failed: return SaveResult::WriteFailed;
     case Replace::NoTemporary: break;
     }
     // The directory takes no new file but the file itself is writable: overwrite its first bytes in place.
-    if (!WriteAllAt(original.get(), image, 0) || ::fsync(original.get()) != 0 || !original.Close()) {
+    FileDescriptor original(::open(target.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY));
+    if (!original.valid() || !WriteAllAt(original.get(), image, 0) || ::fsync(original.get()) != 0
+        || !original.Close()) {
         return SaveResult::WriteFailed;
     }
     return SaveResult::Saved;
