@@ -14,6 +14,21 @@ std::size_t FuelOffset(int box) { return static_cast<std::size_t>(FuelMapColumns
 
 bool IsFuelTypedBox(int box) { return !IsFuelBlankColumnBox(box) && !IsFuelZeroBox(box); }
 
+// Shows the whole map, storing 0 first in every box that `zeroed` selects.
+void ShowFuelMapZeroing(EditorState& state, MapGrid& grid, bool (*zeroed)(int box))
+{
+    StartWalk(state, MapStart(state));
+    for (int box = 1; box <= GridBoxCount; ++box) {
+        if (IsFuelBlankColumnBox(box)) {
+            BlankCell(grid, box);
+        } else if (zeroed(box)) {
+            PinAndShowCell(state, grid, box, 0);
+        } else {
+            ShowCell(state, grid, box);
+        }
+    }
+}
+
 }  // namespace
 
 bool IsFuelBlankColumnBox(int box) { return BoxColumn(box) == GridColumns - 1; }
@@ -27,19 +42,7 @@ bool IsFuelZeroBox(int box)
     return (row <= 8 && column <= 7) || (row == 9 && column <= 5);
 }
 
-void ShowFuelMap(EditorState& state, MapGrid& grid)
-{
-    StartWalk(state, MapStart(state));
-    for (int box = 1; box <= GridBoxCount; ++box) {
-        if (IsFuelBlankColumnBox(box)) {
-            BlankCell(grid, box);
-        } else if (IsFuelHeldBox(box)) {
-            PinAndShowCell(state, grid, box, 0);
-        } else {
-            ShowCell(state, grid, box);
-        }
-    }
-}
+void ShowFuelMap(EditorState& state, MapGrid& grid) { ShowFuelMapZeroing(state, grid, IsFuelHeldBox); }
 
 MapResult RaiseFuelBytes(EditorState& state)
 {
@@ -67,19 +70,7 @@ void LowerFuelBytes(EditorState& state)
     }
 }
 
-void ZeroAndShowFuelMap(EditorState& state, MapGrid& grid)
-{
-    StartWalk(state, MapStart(state));
-    for (int box = 1; box <= GridBoxCount; ++box) {
-        if (IsFuelBlankColumnBox(box)) {
-            BlankCell(grid, box);
-        } else if (IsFuelZeroBox(box)) {
-            PinAndShowCell(state, grid, box, 0);
-        } else {
-            ShowCell(state, grid, box);
-        }
-    }
-}
+void ZeroAndShowFuelMap(EditorState& state, MapGrid& grid) { ShowFuelMapZeroing(state, grid, IsFuelZeroBox); }
 
 MapResult WriteBackFuelMap(EditorState& state, MapGrid& grid)
 {
