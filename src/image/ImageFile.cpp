@@ -113,8 +113,16 @@ Replace ReplaceThroughTemporary(std::span<const std::uint8_t> image, const struc
 {
     const auto slash = target.rfind('/');
     const std::string base = slash == std::string::npos ? target : target.substr(slash + 1);
-    std::string temporary = DirectoryOf(target) + "/." + base + ".saving-XXXXXX";
-    FileDescriptor out(::mkostemp(temporary.data(), O_CLOEXEC));
+    const std::string stem = DirectoryOf(target) + "/." + base + ".saving";
+    // A plain counter, not a random name: O_EXCL alone keeps two saves from sharing one temporary file.
+    std::string temporary;
+    int created = -1;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        temporary = attempt == 0 ? stem : stem + "-" + std::to_string(attempt);
+        created = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0600);
+        if (created >= 0 || errno != EEXIST) break;
+    }
+    FileDescriptor out(created);
     if (!out.valid()) return Replace::NoTemporary;
 
     // Only the superuser can hand the file back to another owner; for anyone else this may fail harmlessly.

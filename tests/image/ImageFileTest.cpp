@@ -231,6 +231,18 @@ TEST_F(SaveImageTest, KeepsPermissionBitsAndSymbolicLinks)
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 3);
 }
 
+TEST_F(SaveImageTest, TemporaryFileLeftByAKilledSaveIsNeitherUsedNorInTheWay)
+{
+    WriteFile(dir / "rom.bin", image);
+    const Bytes stale(123, 0xEE);
+    WriteFile(dir / ".rom.bin.saving", stale);
+
+    ASSERT_EQ(SaveImage(state, dir / "rom.bin"), SaveResult::Saved);
+
+    EXPECT_EQ(ReadFile(dir / "rom.bin"), Expected());
+    EXPECT_EQ(ReadFile(dir / ".rom.bin.saving"), stale);
+}
+
 TEST_F(SaveImageTest, RefusalsLeaveTheFileAsItWas)
 {
     const Bytes old(40000, 0x77);
