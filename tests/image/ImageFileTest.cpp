@@ -104,6 +104,8 @@ struct RefusedLoad {
     LoadResult expected;
 };
 
+void PrintTo(const RefusedLoad& refused, std::ostream* out) { *out << refused.what; }
+
 class RefusedLoadTest : public testing::TestWithParam<RefusedLoad> {};
 
 TEST_P(RefusedLoadTest, KeepsTheEditedImageAndItsLayout)

@@ -10,6 +10,8 @@ struct LayoutPositions {
     std::size_t fuel, ignition, revHigh, revLow, cleared;
 };
 
+void PrintTo(const LayoutPositions& layout, std::ostream* out) { *out << "first byte " << int(layout.firstByte); }
+
 class LayoutPositionsTest : public testing::TestWithParam<LayoutPositions> {};
 
 TEST_P(LayoutPositionsTest, FirstByteSelectsEveryPosition)

@@ -22,6 +22,8 @@ struct Accepted {
     int value;
 };
 
+void PrintTo(const Accepted& accepted, std::ostream* out) { *out << '"' << accepted.text << '"'; }
+
 class CellTextAcceptedTest : public testing::TestWithParam<Accepted> {};
 
 TEST_P(CellTextAcceptedTest, GivesTheNumber) { EXPECT_EQ(CellTextToByte(GetParam().text), GetParam().value); }
