@@ -51,6 +51,8 @@ private:
     void save();
     void showIgnitionView();
     void showFuelView();
+    void showMapView(std::initializer_list<int> shown, std::initializer_list<int> hidden,
+                     void (*show)(EditorState&, MapGrid&));
     void stepWholeMap(MapResult (*changeBytes)(EditorState&), void (*walk)(EditorState&, MapGrid&));
     void writeBack(MapResult (*writeBackMap)(EditorState&, MapGrid&));
     void stepRevLimit(bool up);

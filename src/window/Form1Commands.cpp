@@ -56,23 +56,18 @@ void Form1::save()
     status_->postStatus(SaveResultMessage(result));
 }
 
-void Form1::showIgnitionView()
-{
-    if (!state_.layout) return status_->postStatus(NothingLoadedMessage());
-    setButtonsVisible({6, 10, 8}, true);
-    setButtonsVisible({9, 11, 12}, false);
-    status_->clearStatus();
-    ShowIgnitionMap(state_, grid_);
-    status_->postStatus(DisplayedMessage());
-}
+void Form1::showIgnitionView() { showMapView({6, 10, 8}, {9, 11, 12}, ShowIgnitionMap); }
 
-void Form1::showFuelView()
+void Form1::showFuelView() { showMapView({9, 11, 12}, {6, 10, 8}, ShowFuelMap); }
+
+void Form1::showMapView(std::initializer_list<int> shown, std::initializer_list<int> hidden,
+                        void (*show)(EditorState&, MapGrid&))
 {
     if (!state_.layout) return status_->postStatus(NothingLoadedMessage());
-    setButtonsVisible({6, 10, 8}, false);
-    setButtonsVisible({9, 11, 12}, true);
+    setButtonsVisible(shown, true);
+    setButtonsVisible(hidden, false);
     status_->clearStatus();
-    ShowFuelMap(state_, grid_);
+    show(state_, grid_);
     status_->postStatus(DisplayedMessage());
 }
 
