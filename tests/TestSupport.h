@@ -1,6 +1,7 @@
 #pragma once
 
 #include "image/EditorState.h"
+#include "FileBytes.h"
 #include "MemoryGrid.h"
 
 #include <gtest/gtest.h>
@@ -8,8 +9,6 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <ostream>
 #include <string>
 #include <unistd.h>
@@ -26,8 +25,6 @@ inline void PrintTo(const ImageLayout& layout, std::ostream* out)
 
 namespace qz7t::test {
 
-using Bytes = std::vector<std::uint8_t>;
-
 // A recognisable byte for every index, so that a moved or lost byte shows.
 inline std::uint8_t PatternByte(std::size_t index) { return static_cast<std::uint8_t>(index * 31 + 7 + index / 256); }
 
@@ -37,18 +34,6 @@ inline Bytes MakeImage(std::uint8_t firstByte, std::size_t size = 32768)
     for (std::size_t i = 0; i < size; ++i) image[i] = PatternByte(i);
     if (size > 0) image[0] = firstByte;
     return image;
-}
-
-inline void WriteFile(const std::filesystem::path& path, const Bytes& bytes)
-{
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-}
-
-inline Bytes ReadFile(const std::filesystem::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 // A fresh directory under the system's temporary directory, removed with everything in it.

@@ -7,14 +7,13 @@
 #include "maps/IgnitionMap.h"
 #include "revlimit/RevLimit.h"
 
+#include "FileBytes.h"
 #include "MemoryGrid.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <span>
 #include <string>
 #include <unistd.h>
@@ -23,7 +22,9 @@
 namespace {
 
 using namespace qz7t;
-using Bytes = std::vector<std::uint8_t>;
+using test::Bytes;
+using test::ReadFile;
+using test::WriteFile;
 
 #define FUZZ_CHECK(condition)                                                              \
     do {                                                                                   \
@@ -61,18 +62,6 @@ public:
 private:
     std::span<const std::uint8_t> data_;
 };
-
-void WriteFile(const std::string& path, const Bytes& bytes)
-{
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-}
-
-Bytes ReadFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
 
 bool SameOutside(const ImageBuffer& before, const ImageBuffer& after, std::size_t first, std::size_t count)
 {
